@@ -1,0 +1,185 @@
+#include "test_support.h"
+
+#include <aclapi.h>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "texts/run_directory.h"
+
+void DeleteKeyTree(HKEY root, const char* path)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, path, 0, KEY_ALL_ACCESS | KEY_WOW64_64KEY, &key) != ERROR_SUCCESS)
+        return;
+    RegDeleteTreeA(key, nullptr);
+    RegCloseKey(key);
+    RegDeleteKeyExA(root, path, KEY_WOW64_64KEY, 0);
+}
+
+void DeleteTestKeys()
+{
+    DeleteKeyTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\plaync");
+    DeleteKeyTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\Wow6432Node\\plaync");
+    DeleteKeyTree(HKEY_LOCAL_MACHINE, kScratchKey);
+}
+
+std::optional<RawValue> ReadRawValue(const char* keyPath, const char* value, REGSAM view)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath, 0, KEY_READ | view, &key) != ERROR_SUCCESS)
+        return std::nullopt;
+    RawValue raw;
+    DWORD size = 0;
+    std::optional<RawValue> result;
+    if (RegQueryValueExA(key, value, nullptr, &raw.type, nullptr, &size) == ERROR_SUCCESS) {
+        raw.bytes.resize(size);
+        if (RegQueryValueExA(key, value, nullptr, &raw.type,
+                             reinterpret_cast<BYTE*>(raw.bytes.data()), &size) == ERROR_SUCCESS) {
+            raw.bytes.resize(size);
+            result = raw;
+        }
+    }
+    RegCloseKey(key);
+    return result;
+}
+
+void WriteRawValue(const char* keyPath, const char* value, DWORD type, std::string_view bytes)
+{
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, keyPath, 0, nullptr, 0,
+                              KEY_ALL_ACCESS | KEY_WOW64_64KEY, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    // The platform counts a forgotten terminator back in when the byte after
+    // the data is zero; a copy with a non-zero byte there keeps the size exact.
+    std::string data(bytes);
+    data.push_back('X');
+    EXPECT_EQ(RegSetValueExA(key, value, 0, type, reinterpret_cast<const BYTE*>(data.data()),
+                             static_cast<DWORD>(bytes.size())),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+}
+
+WriteDeniedKey::WriteDeniedKey(const char* path, bool readable)
+{
+    // The handle keeps the access it was opened with, so it can give the
+    // rights back afterwards.
+    EXPECT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, path, 0, nullptr, 0,
+                              KEY_ALL_ACCESS | KEY_WOW64_64KEY, nullptr, &key_, nullptr),
+              ERROR_SUCCESS);
+
+    BYTE everyone[SECURITY_MAX_SID_SIZE];
+    DWORD sidSize = sizeof everyone;
+    CreateWellKnownSid(WinWorldSid, nullptr, everyone, &sidSize);
+    std::vector<BYTE> acl(sizeof(ACL) + sizeof(ACCESS_ALLOWED_ACE) + sidSize);
+    auto* dacl = reinterpret_cast<ACL*>(acl.data());
+    InitializeAcl(dacl, static_cast<DWORD>(acl.size()), ACL_REVISION);
+    if (readable)
+        AddAccessAllowedAce(dacl, ACL_REVISION, KEY_READ, everyone);
+
+    SECURITY_DESCRIPTOR sd;
+    InitializeSecurityDescriptor(&sd, SECURITY_DESCRIPTOR_REVISION);
+    SetSecurityDescriptorDacl(&sd, TRUE, dacl, FALSE);
+    EXPECT_EQ(RegSetKeySecurity(key_, DACL_SECURITY_INFORMATION, &sd), ERROR_SUCCESS);
+}
+
+WriteDeniedKey::~WriteDeniedKey()
+{
+    if (!key_)
+        return;
+    SECURITY_DESCRIPTOR sd;
+    InitializeSecurityDescriptor(&sd, SECURITY_DESCRIPTOR_REVISION);
+    SetSecurityDescriptorDacl(&sd, TRUE, nullptr, FALSE);  // no DACL: full access
+    RegSetKeySecurity(key_, DACL_SECURITY_INFORMATION, &sd);
+    RegCloseKey(key_);
+}
+
+std::string TestDirectory()
+{
+    return RunDirectory();
+}
+
+void WriteFileBytes(const std::string& path, std::string_view bytes)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
+    DWORD written = 0;
+    EXPECT_TRUE(WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr));
+    EXPECT_EQ(written, bytes.size());
+
+    static ULONGLONG stamp = 0;
+    if (stamp == 0) {
+        FILETIME now;
+        GetSystemTimeAsFileTime(&now);
+        stamp = (ULONGLONG(now.dwHighDateTime) << 32 | now.dwLowDateTime) - 36000ULL * 10000000;
+    }
+    stamp += 5ULL * 10000000;  // five seconds later than the last write
+    FILETIME time{DWORD(stamp), DWORD(stamp >> 32)};
+    SetFileTime(file, nullptr, nullptr, &time);
+    CloseHandle(file);
+}
+
+std::string ReadFileBytes(const std::string& path)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return {};
+    std::string bytes(GetFileSize(file, nullptr), '\0');
+    DWORD read = 0;
+    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+    CloseHandle(file);
+    bytes.resize(read);
+    return bytes;
+}
+
+void RemoveFile(const std::string& path)
+{
+    DeleteFileA(path.c_str());
+}
+
+void MakeDirectories(const std::string& path)
+{
+    for (std::size_t i = 3; i <= path.size(); ++i)
+        if (i == path.size() || path[i] == '\\')
+            CreateDirectoryA(path.substr(0, i).c_str(), nullptr);
+}
+
+SettingsFile::SettingsFile(std::string name, std::string_view content)
+    : path_(TestDirectory() + "\\" + name)
+{
+    WriteFileBytes(path_, content);
+}
+
+SettingsFile::~SettingsFile()
+{
+    RemoveFile(path_);
+}
+
+void SettingsFile::Rewrite(std::string_view content)
+{
+    WriteFileBytes(path_, content);
+}
+
+std::wstring Wide(std::string_view text, UINT codePage)
+{
+    if (text.empty())
+        return {};
+    const int n = MultiByteToWideChar(codePage, 0, text.data(), int(text.size()), nullptr, 0);
+    std::wstring wide(n, L'\0');
+    MultiByteToWideChar(codePage, 0, text.data(), int(text.size()), wide.data(), n);
+    return wide;
+}
+
+std::string Gbk(std::string_view utf8)
+{
+    const std::wstring wide = Wide(utf8, CP_UTF8);
+    if (wide.empty())
+        return {};
+    const int n = WideCharToMultiByte(936, 0, wide.data(), int(wide.size()), nullptr, 0, nullptr,
+                                      nullptr);
+    std::string gbk(n, '\0');
+    WideCharToMultiByte(936, 0, wide.data(), int(wide.size()), gbk.data(), n, nullptr, nullptr);
+    return gbk;
+}

@@ -1,0 +1,68 @@
+#pragma once
+// Fixtures over the real platform: registry keys, settings files, drives and
+// message boxes of this Wine prefix.
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Key paths as the tool writes them, always seen in the 64-bit view.
+inline constexpr char kNativeKey[] = "SOFTWARE\\plaync\\BNS_KOR";
+inline constexpr char kWowKey[] = "SOFTWARE\\Wow6432Node\\plaync\\BNS_KOR";
+inline constexpr char kScratchKey[] = "SOFTWARE\\RegRepairTests";
+
+// Removes a key with everything below it, in the 64-bit view.
+void DeleteKeyTree(HKEY root, const char* path);
+// Removes the game's keys in both places and the scratch key.
+void DeleteTestKeys();
+
+struct RawValue {
+    DWORD type = REG_NONE;
+    std::string bytes;
+};
+// A value as stored, in the given view (KEY_WOW64_64KEY or KEY_WOW64_32KEY).
+std::optional<RawValue> ReadRawValue(const char* key, const char* value,
+                                     REGSAM view = KEY_WOW64_64KEY);
+// Stores exactly these bytes, creating the key (64-bit view).
+void WriteRawValue(const char* key, const char* value, DWORD type, std::string_view bytes);
+
+// While it lives the key exists and lets everyone read it but nobody write:
+// opens with KEY_WRITE and creates both fail with access denied.
+class WriteDeniedKey {
+public:
+    explicit WriteDeniedKey(const char* path, bool readable = true);
+    ~WriteDeniedKey();
+    WriteDeniedKey(const WriteDeniedKey&) = delete;
+    WriteDeniedKey& operator=(const WriteDeniedKey&) = delete;
+
+private:
+    HKEY key_ = nullptr;
+};
+
+// The folder of the test executable, where the tool's settings files lie.
+std::string TestDirectory();
+
+// Writes a file whole. Every write gets a later modification time than the
+// one before, so the platform's profile cache sees each edit.
+void WriteFileBytes(const std::string& path, std::string_view bytes);
+std::string ReadFileBytes(const std::string& path);
+void RemoveFile(const std::string& path);
+// Creates the folders of a path, parents first.
+void MakeDirectories(const std::string& path);
+
+// A settings file beside the test executable for the life of the object.
+class SettingsFile {
+public:
+    SettingsFile(std::string name, std::string_view content);
+    ~SettingsFile();
+    void Rewrite(std::string_view content);
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+// GBK bytes of UTF-8 text, through the platform's code page 936.
+std::string Gbk(std::string_view utf8);
+std::wstring Wide(std::string_view text, UINT codePage);
