@@ -2,16 +2,17 @@
 
 std::string ModulePath(HMODULE module)
 {
-    // The platform fills the whole buffer and reports its size when the path
-    // is longer; grow until it fits. A path never exceeds 32,767 characters,
-    // which is at most twice that in double-byte ANSI.
+    // A path longer than the buffer comes back cut. The platform may stop one
+    // byte short of the end when the next character takes two bytes, so only
+    // a result with a byte to spare is surely whole; otherwise grow and ask
+    // again. A path never exceeds 32,767 characters, twice that in bytes.
     std::string path(MAX_PATH, '\0');
     for (;;) {
         const DWORD size = static_cast<DWORD>(path.size());
         const DWORD n = GetModuleFileNameA(module, path.data(), size);
         if (n == 0)
             return {};
-        if (n < size) {
+        if (n + 1 < size) {
             path.resize(n);
             return path;
         }

@@ -183,3 +183,105 @@ std::string Gbk(std::string_view utf8)
     WideCharToMultiByte(936, 0, wide.data(), int(wide.size()), gbk.data(), n, nullptr, nullptr);
     return gbk;
 }
+
+std::wstring LongPath(std::string_view gbkPath)
+{
+    return L"\\\\?\\" + Wide(gbkPath, 936);
+}
+
+int RunProcess(const std::wstring& exe, const std::wstring& arguments,
+               const std::wstring& currentDirectory)
+{
+    std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        currentDirectory.c_str(), &startup, &process))
+        return -1;
+    WaitForSingleObject(process.hProcess, 60000);
+    DWORD code = DWORD(-1);
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return int(code);
+}
+
+namespace {
+
+struct BoxSearch {
+    DWORD process;
+    HWND found;
+};
+
+BOOL CALLBACK MatchOwnMessageBox(HWND window, LPARAM param)
+{
+    auto* search = reinterpret_cast<BoxSearch*>(param);
+    char cls[16] = {};
+    GetClassNameA(window, cls, sizeof cls);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == search->process && std::string(cls) == "#32770" && IsWindowVisible(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindOwnMessageBox()
+{
+    BoxSearch search{GetCurrentProcessId(), nullptr};
+    EnumWindows(MatchOwnMessageBox, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string TextOf(HWND window)
+{
+    char text[4096] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+struct NoticeWatch {
+    HWND watched;
+    HANDLE done;
+    std::vector<SeenNotice> seen;
+};
+
+// Polls until the action is over; each box is read once it is shown.
+DWORD WINAPI WatchNotices(void* param)
+{
+    auto* watch = static_cast<NoticeWatch*>(param);
+    HWND last = nullptr;
+    while (WaitForSingleObject(watch->done, 20) == WAIT_TIMEOUT) {
+        HWND box = FindOwnMessageBox();
+        if (!box || box == last)
+            continue;
+        Sleep(50);  // let it finish laying out its text
+        SeenNotice notice;
+        notice.caption = TextOf(box);
+        notice.text = TextOf(GetDlgItem(box, 0xFFFF));
+        notice.okOnly = GetDlgItem(box, IDOK) && !GetDlgItem(box, IDCANCEL) &&
+                        !GetDlgItem(box, IDYES) && !GetDlgItem(box, IDNO);
+        notice.ownerless = GetWindow(box, GW_OWNER) == nullptr;
+        notice.windowDisabled = watch->watched && !IsWindowEnabled(watch->watched);
+        watch->seen.push_back(notice);
+        last = box;
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::vector<SeenNotice> CatchNotices(const std::function<void()>& action, HWND watched)
+{
+    NoticeWatch watch{watched, CreateEventA(nullptr, TRUE, FALSE, nullptr), {}};
+    HANDLE watcher = CreateThread(nullptr, 0, WatchNotices, &watch, 0, nullptr);
+    action();
+    SetEvent(watch.done);
+    WaitForSingleObject(watcher, INFINITE);
+    CloseHandle(watcher);
+    CloseHandle(watch.done);
+    return watch.seen;
+}

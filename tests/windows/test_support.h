@@ -3,9 +3,11 @@
 // message boxes of this Wine prefix.
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Key paths as the tool writes them, always seen in the 64-bit view.
 inline constexpr char kNativeKey[] = "SOFTWARE\\plaync\\BNS_KOR";
@@ -66,3 +68,26 @@ private:
 // GBK bytes of UTF-8 text, through the platform's code page 936.
 std::string Gbk(std::string_view utf8);
 std::wstring Wide(std::string_view text, UINT codePage);
+
+// A path in wide characters for the platform's long-path (\\?\) forms, which
+// the ANSI functions do not take past 259 bytes.
+std::wstring LongPath(std::string_view gbkPath);
+
+// Runs an executable with the given current directory and waits for it;
+// its exit code, or -1 when it could not be started.
+int RunProcess(const std::wstring& exe, const std::wstring& arguments,
+               const std::wstring& currentDirectory);
+
+// A message box of this process, as the user saw it.
+struct SeenNotice {
+    std::string caption;
+    std::string text;
+    bool okOnly = false;        // an OK button and no other
+    bool ownerless = false;
+    bool windowDisabled = false;  // the given window was disabled meanwhile
+};
+
+// Runs `action`, which is expected to show message boxes; each is read and
+// closed with OK as a user would.
+std::vector<SeenNotice> CatchNotices(const std::function<void()>& action,
+                                     HWND watched = nullptr);
