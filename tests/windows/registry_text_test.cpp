@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 #include "test_support.h"
 
 namespace {
@@ -146,4 +149,36 @@ TEST_F(RegistryText, NativeAndWow6432NodePathsReachDistinctKeys)
     BOOL wow64 = FALSE;
     IsWow64Process(GetCurrentProcess(), &wow64);
     EXPECT_EQ(redirected->bytes, std::string(wow64 ? "W" : "N") + '\0');
+}
+
+// Another process may rewrite the value between the size query and the read:
+// every read yields one whole value or the default, never a mix or stray bytes.
+TEST_F(RegistryText, ValueRewrittenDuringReadsIsWholeOrTheDefault)
+{
+    const std::string shortValue = "D:\\BnS";
+    const std::string longValue(4000, 'L');
+    WriteRawValue(kScratchKey, "BaseDir", REG_SZ, shortValue + '\0');
+
+    std::atomic<bool> stop{false};
+    std::thread writer([&] {
+        HKEY key = nullptr;
+        RegOpenKeyExA(HKEY_LOCAL_MACHINE, kScratchKey, 0, KEY_SET_VALUE | KEY_WOW64_64KEY, &key);
+        for (int i = 0; !stop; ++i) {
+            const std::string& value = i % 2 ? longValue : shortValue;
+            RegSetValueExA(key, "BaseDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                           DWORD(value.size() + 1));
+        }
+        RegCloseKey(key);
+    });
+
+    int seen[3] = {};
+    for (int i = 0; i < 3000; ++i) {
+        const std::string read = ReadRegistryText(HKEY_LOCAL_MACHINE, Path("BaseDir"), "default");
+        const int kind = read == shortValue ? 0 : read == longValue ? 1 : read == "default" ? 2 : -1;
+        ASSERT_NE(kind, -1) << read.size() << " bytes: " << read.substr(0, 40);
+        ++seen[kind];
+    }
+    stop = true;
+    writer.join();
+    EXPECT_GT(seen[0] + seen[1], 0);
 }
