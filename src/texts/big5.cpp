@@ -1,6 +1,7 @@
 #include "texts/big5.h"
 
-std::string ToBig5(std::string_view gbk) {
+std::string ToBig5(std::string_view gbk)
+{
     if (gbk.empty()) {
         return std::string();
     }

@@ -6,8 +6,8 @@
 
 #include "texts/profile_args.h"
 
-std::string ReadProfileText(std::string_view file, std::string_view section,
-                            std::string_view key, std::string_view fallback)
+std::string ReadProfileText(std::string_view file, std::string_view section, std::string_view key,
+                            std::string_view fallback)
 {
     const std::string fileName(SkipLeadingBlanks(file));
     const std::string sectionName(SkipLeadingBlanks(section));

@@ -9,5 +9,5 @@ inline constexpr unsigned kProfileBufferSize = 10240;
 // and key are passed over; if any of them is then empty the result is empty
 // and no file is read. Otherwise the value, or `fallback` when the file, the
 // section or the key is missing.
-std::string ReadProfileText(std::string_view file, std::string_view section,
-                            std::string_view key, std::string_view fallback = {});
+std::string ReadProfileText(std::string_view file, std::string_view section, std::string_view key,
+                            std::string_view fallback = {});

@@ -8,11 +8,14 @@
 #include <string>
 #include <string_view>
 
-static void Check(bool ok) {
-    if (!ok) __builtin_trap();
+static void Check(bool ok)
+{
+    if (!ok)
+        __builtin_trap();
 }
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
     const std::string_view in(reinterpret_cast<const char*>(data), size);
     const std::string out = ToBig5(in);
     Check(out.size() == size);
@@ -27,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             continue;
         }
         const unsigned trail = data[i + 1];
-        const bool valid = lead >= 0x81 && lead <= 0xFE && trail >= 0x40 && trail <= 0xFE && trail != 0x7F;
+        const bool valid =
+            lead >= 0x81 && lead <= 0xFE && trail >= 0x40 && trail <= 0xFE && trail != 0x7F;
         if (valid) {
             const size_t column = trail <= 0x7E ? trail - 0x40 : trail - 0x41;
             const unsigned char* entry = Big5Table + ((lead - 0x81) * 190 + column) * 2;

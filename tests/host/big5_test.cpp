@@ -7,15 +7,18 @@
 namespace {
 
 // Table entry for a GBK code, following the layout documented in big5.h.
-std::string Entry(unsigned lead, unsigned trail) {
+std::string Entry(unsigned lead, unsigned trail)
+{
     const unsigned column = trail < 0x7F ? trail - 0x40 : trail - 0x41;
     const std::size_t index = (lead - 0x81) * 190 + column;
     return std::string(reinterpret_cast<const char*>(Big5Table + index * 2), 2);
 }
 
-std::string Bytes(std::initializer_list<unsigned> values) {
+std::string Bytes(std::initializer_list<unsigned> values)
+{
     std::string s;
-    for (unsigned v : values) s.push_back(static_cast<char>(v));
+    for (unsigned v : values)
+        s.push_back(static_cast<char>(v));
     return s;
 }
 
@@ -50,7 +53,8 @@ const Row kRows[] = {
     {"user-defined, area 2", 0xF8A1, 0xA140},
 };
 
-TEST(Big5Table, KnownRows) {
+TEST(Big5Table, KnownRows)
+{
     for (const Row& row : kRows) {
         EXPECT_EQ(Entry(row.gbk >> 8, row.gbk & 0xFF), Bytes({row.big5 >> 8, row.big5 & 0xFF}))
             << row.what;
@@ -59,24 +63,27 @@ TEST(Big5Table, KnownRows) {
 
 // Every entry must be a real double-byte BIG5 code; a zero or stray byte
 // would mean the generator lost its place.
-TEST(Big5Table, EveryEntryIsADoubleByteBig5Code) {
+TEST(Big5Table, EveryEntryIsADoubleByteBig5Code)
+{
     for (std::size_t i = 0; i < kBig5TableSize; i += 2) {
         const unsigned first = Big5Table[i], second = Big5Table[i + 1];
         const bool first_ok = first >= 0xA1 && first <= 0xF9;
-        const bool second_ok = (second >= 0x40 && second <= 0x7E) || (second >= 0xA1 && second <= 0xFE);
+        const bool second_ok =
+            (second >= 0x40 && second <= 0x7E) || (second >= 0xA1 && second <= 0xFE);
         EXPECT_TRUE(first_ok && second_ok) << "entry " << i / 2;
     }
 }
 
-TEST(ToBig5, SuccessNotice) {
+TEST(ToBig5, SuccessNotice)
+{
     // "注册表修复成功，请登录汉化工具。"
-    const std::string gbk = Bytes({0xD7, 0xA2, 0xB2, 0xE1, 0xB1, 0xED, 0xD0, 0xDE, 0xB8, 0xB4, 0xB3, 0xC9,
-                                   0xB9, 0xA6, 0xA3, 0xAC, 0xC7, 0xEB, 0xB5, 0xC7, 0xC2, 0xBC, 0xBA, 0xBA,
-                                   0xBB, 0xAF, 0xB9, 0xA4, 0xBE, 0xDF, 0xA1, 0xA3});
+    const std::string gbk = Bytes({0xD7, 0xA2, 0xB2, 0xE1, 0xB1, 0xED, 0xD0, 0xDE, 0xB8, 0xB4, 0xB3,
+                                   0xC9, 0xB9, 0xA6, 0xA3, 0xAC, 0xC7, 0xEB, 0xB5, 0xC7, 0xC2, 0xBC,
+                                   0xBA, 0xBA, 0xBB, 0xAF, 0xB9, 0xA4, 0xBE, 0xDF, 0xA1, 0xA3});
     const std::string before = gbk;
-    EXPECT_EQ(ToBig5(gbk), Bytes({0xAA, 0x60, 0xA5, 0x55, 0xAA, 0xED, 0xAD, 0xD7, 0xCE, 0x60, 0xA6, 0xA8,
-                                  0xA5, 0x5C, 0xA1, 0x41, 0xBD, 0xD0, 0xB5, 0x6E, 0xBF, 0xFD, 0xBA, 0x7E,
-                                  0xA4, 0xC6, 0xA4, 0x75, 0xA8, 0xE3, 0xA1, 0x43}));
+    EXPECT_EQ(ToBig5(gbk), Bytes({0xAA, 0x60, 0xA5, 0x55, 0xAA, 0xED, 0xAD, 0xD7, 0xCE, 0x60, 0xA6,
+                                  0xA8, 0xA5, 0x5C, 0xA1, 0x41, 0xBD, 0xD0, 0xB5, 0x6E, 0xBF, 0xFD,
+                                  0xBA, 0x7E, 0xA4, 0xC6, 0xA4, 0x75, 0xA8, 0xE3, 0xA1, 0x43}));
     EXPECT_EQ(gbk, before);
 }
 
@@ -86,7 +93,8 @@ struct Case {
     std::string out;
 };
 
-TEST(ToBig5, ScanRules) {
+TEST(ToBig5, ScanRules)
+{
     const Case cases[] = {
         {"empty", "", ""},
         {"ascii", "Client.exe", "Client.exe"},
@@ -112,10 +120,12 @@ TEST(ToBig5, ScanRules) {
 
 // Every convertible pair goes through the table, and nothing else changes
 // the length; checks the column arithmetic at both sides of the 0x7F gap.
-TEST(ToBig5, EveryPairUsesItsTableEntry) {
+TEST(ToBig5, EveryPairUsesItsTableEntry)
+{
     for (unsigned lead = 0x81; lead <= 0xFE; ++lead) {
         for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
-            if (trail == 0x7F) continue;
+            if (trail == 0x7F)
+                continue;
             const std::string out = ToBig5(Bytes({lead, trail}));
             ASSERT_EQ(out.size(), 2u);
             ASSERT_EQ(out, Entry(lead, trail)) << std::hex << lead << ' ' << trail;

@@ -15,15 +15,15 @@ TEST(FindLastSeparator, FindsTheLastBackslashThatIsACharacterOfItsOwn)
         {"\\", 1},
         {"D:\\Games\\BnS", 9},
         {"D:\\Games\\", 9},
-        {Gbk("淺"), -1},                       // 9C 5C: the 5C is a second byte
-        {Gbk("誠\\"), 3},                      // D5 5C 5C
+        {Gbk("淺"), -1},   // 9C 5C: the 5C is a second byte
+        {Gbk("誠\\"), 3},  // D5 5C 5C
         {Gbk("D:\\誠"), 3},
         {Gbk("D:\\淺\\誠"), 6},
-        {std::string("a\\\xB0"), 2},           // lone lead byte at the end
-        {std::string("a\\\xB0\\b"), 2},        // B0 5C is one character
-        {std::string("\x80\\x\\"), 4},         // 0x80 also takes the next byte
-        {std::string("a\\b\0c\\d", 7), 2},     // the text ends at a zero byte
-        {std::string("\xB0\0\\", 3), -1},      // lead byte before the zero
+        {std::string("a\\\xB0"), 2},        // lone lead byte at the end
+        {std::string("a\\\xB0\\b"), 2},     // B0 5C is one character
+        {std::string("\x80\\x\\"), 4},      // 0x80 also takes the next byte
+        {std::string("a\\b\0c\\d", 7), 2},  // the text ends at a zero byte
+        {std::string("\xB0\0\\", 3), -1},   // lead byte before the zero
     };
     for (const auto& c : cases)
         EXPECT_EQ(FindLastSeparator(c.text), c.expected) << testing::PrintToString(c.text);

@@ -16,7 +16,7 @@ TEST(SkipLeadingBlanks, PassesOverControlBytesAndBlanksAtTheStartOnly)
         {"   ", ""},
         {std::string("\0fth", 4), std::string("\0fth", 4)},  // zero is not a blank
         {"\x21x", "\x21x"},
-        {"\xA1\xA1x", "\xA1\xA1x"},                            // the ideographic space stays
+        {"\xA1\xA1x", "\xA1\xA1x"},  // the ideographic space stays
     };
     for (const auto& c : cases)
         EXPECT_EQ(SkipLeadingBlanks(c.text), c.expected) << testing::PrintToString(c.text);

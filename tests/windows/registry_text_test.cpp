@@ -127,8 +127,7 @@ TEST_F(RegistryText, ReadsStringTypesAndGivesTheDefaultForAllElse)
         EXPECT_TRUE(read == c.expected) << read.size() << " bytes: " << read.substr(0, 40);
     }
     EXPECT_EQ(ReadRegistryText(HKEY_LOCAL_MACHINE, Path("missing"), "default"), "default");
-    EXPECT_EQ(ReadRegistryText(HKEY_LOCAL_MACHINE, "SOFTWARE\\NoSuchKey\\v", "default"),
-              "default");
+    EXPECT_EQ(ReadRegistryText(HKEY_LOCAL_MACHINE, "SOFTWARE\\NoSuchKey\\v", "default"), "default");
 }
 
 // The 64-bit view holds both keys separately in a 64-bit prefix; in a 32-bit
@@ -137,7 +136,8 @@ TEST_F(RegistryText, NativeAndWow6432NodePathsReachDistinctKeys)
 {
     ASSERT_TRUE(WriteRegistryText(HKEY_LOCAL_MACHINE, std::string(kNativeKey) + "\\BaseDir", "N"));
     ASSERT_TRUE(WriteRegistryText(HKEY_LOCAL_MACHINE, std::string(kWowKey) + "\\BaseDir", "W"));
-    EXPECT_EQ(ReadRegistryText(HKEY_LOCAL_MACHINE, std::string(kNativeKey) + "\\BaseDir", "x"), "N");
+    EXPECT_EQ(ReadRegistryText(HKEY_LOCAL_MACHINE, std::string(kNativeKey) + "\\BaseDir", "x"),
+              "N");
     EXPECT_EQ(ReadRegistryText(HKEY_LOCAL_MACHINE, std::string(kWowKey) + "\\BaseDir", "x"), "W");
 
     const auto native = ReadRawValue(kNativeKey, "BaseDir", KEY_WOW64_64KEY);
@@ -174,7 +174,10 @@ TEST_F(RegistryText, ValueRewrittenDuringReadsIsWholeOrTheDefault)
     int seen[3] = {};
     for (int i = 0; i < 3000; ++i) {
         const std::string read = ReadRegistryText(HKEY_LOCAL_MACHINE, Path("BaseDir"), "default");
-        const int kind = read == shortValue ? 0 : read == longValue ? 1 : read == "default" ? 2 : -1;
+        const int kind = read == shortValue  ? 0
+                         : read == longValue ? 1
+                         : read == "default" ? 2
+                                             : -1;
         ASSERT_NE(kind, -1) << read.size() << " bytes: " << read.substr(0, 40);
         ++seen[kind];
     }

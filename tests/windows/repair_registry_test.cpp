@@ -176,8 +176,12 @@ TEST_F(Repair, DeniedNativeKeyBringsItsNoticeAndTheMismatchNotice)
     RepairRegistry(window);
 
     const std::vector<std::string> expected = {
-        "open", Filter(), "log " + PathLine(root_), Notice(kRegisterFailed),
-        Notice(kRepairError), "path " + root_,
+        "open",
+        Filter(),
+        "log " + PathLine(root_),
+        Notice(kRegisterFailed),
+        Notice(kRepairError),
+        "path " + root_,
         "log " + PathLine(root_) + std::string(kSuccessNotice)};
     EXPECT_EQ(window.events, expected);
     EXPECT_EQ(window.logAtNotice, std::vector<std::string>(2, PathLine(root_)));
@@ -189,14 +193,19 @@ TEST_F(Repair, DeniedWow6432NodeKeyKeepsItsOldValueInThePathBox)
 {
     WriteRawValue(kWowKey, "BaseDir", REG_SZ, Sz("D:\\Old"));
     WriteDeniedKey denied(kWowKey);
-    SettingsFile texts("peizhi2.ini", "[wenzi]\r\nsousuo3=native\r\nsousuo4=wow\r\nsousuo5=differ\r\n");
+    SettingsFile texts("peizhi2.ini",
+                       "[wenzi]\r\nsousuo3=native\r\nsousuo4=wow\r\nsousuo5=differ\r\n");
     RecordingWindow window;
     window.choices = {exe_};
     RepairRegistry(window);
 
     const std::vector<std::string> expected = {
-        "open", Filter(),
-        "log " + PathLine(root_), "notice wow", "notice differ", "path D:\\Old",
+        "open",
+        Filter(),
+        "log " + PathLine(root_),
+        "notice wow",
+        "notice differ",
+        "path D:\\Old",
         "log " + PathLine(root_) + std::string(kSuccessNotice)};
     EXPECT_EQ(window.events, expected);
     EXPECT_EQ(RegisteredBaseDir, "D:\\Old");
@@ -214,9 +223,12 @@ TEST_F(Repair, BothKeysDeniedAddNoSuccessLine)
     RepairRegistry(window);
 
     // Both read-backs fail alike, so they do not differ.
-    const std::vector<std::string> expected = {
-        "open", Filter(), "log " + PathLine(root_), "notice ", Notice(kRegisterFailed),
-        "path " + std::string(kReadFailed)};
+    const std::vector<std::string> expected = {"open",
+                                               Filter(),
+                                               "log " + PathLine(root_),
+                                               "notice ",
+                                               Notice(kRegisterFailed),
+                                               "path " + std::string(kReadFailed)};
     EXPECT_EQ(window.events, expected);
     EXPECT_EQ(window.log, PathLine(root_));
     EXPECT_EQ(RegisteredBaseDir, kReadFailed);

@@ -122,8 +122,8 @@ void WriteFileBytes(const std::string& path, std::string_view bytes)
 
 std::string ReadFileBytes(const std::string& path)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return {};
     std::string bytes(GetFileSize(file, nullptr), '\0');
@@ -177,8 +177,8 @@ std::string Gbk(std::string_view utf8)
     const std::wstring wide = Wide(utf8, CP_UTF8);
     if (wide.empty())
         return {};
-    const int n = WideCharToMultiByte(936, 0, wide.data(), int(wide.size()), nullptr, 0, nullptr,
-                                      nullptr);
+    const int n =
+        WideCharToMultiByte(936, 0, wide.data(), int(wide.size()), nullptr, 0, nullptr, nullptr);
     std::string gbk(n, '\0');
     WideCharToMultiByte(936, 0, wide.data(), int(wide.size()), gbk.data(), n, nullptr, nullptr);
     return gbk;

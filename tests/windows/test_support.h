@@ -82,12 +82,11 @@ int RunProcess(const std::wstring& exe, const std::wstring& arguments,
 struct SeenNotice {
     std::string caption;
     std::string text;
-    bool okOnly = false;        // an OK button and no other
+    bool okOnly = false;  // an OK button and no other
     bool ownerless = false;
     bool windowDisabled = false;  // the given window was disabled meanwhile
 };
 
 // Runs `action`, which is expected to show message boxes; each is read and
 // closed with OK as a user would.
-std::vector<SeenNotice> CatchNotices(const std::function<void()>& action,
-                                     HWND watched = nullptr);
+std::vector<SeenNotice> CatchNotices(const std::function<void()>& action, HWND watched = nullptr);

@@ -15,8 +15,8 @@ int main(int argc, char** argv)
     EnterRunDirectory();
     char current[4096] = {};
     GetCurrentDirectoryA(sizeof current, current);
-    const std::string report = RunDirectory() + "\n" + current + "\n" +
-                               LookupText(kNativeFailedKey, "default") + "\n";
+    const std::string report =
+        RunDirectory() + "\n" + current + "\n" + LookupText(kNativeFailedKey, "default") + "\n";
     HANDLE file = CreateFileA(argv[1], GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)

@@ -43,21 +43,22 @@ TEST_F(ProfileText, ReadsValuesAndDefaults)
 {
     SettingsFile file("peizhi2.ini",
                       "[wenzi]\r\nsousuo1=filter|*.exe\r\nsousuo3=\r\nSousuo4=Mixed\r\n"
-                      "sousuo5=" + Gbk("自定义") + "\r\n[other]\r\nk=v\r\n");
+                      "sousuo5=" +
+                          Gbk("自定义") + "\r\n[other]\r\nk=v\r\n");
     const std::string& path = file.path();
     const struct {
         std::string file, section, key, fallback, expected;
     } cases[] = {
         {path, "wenzi", "sousuo1", "d", "filter|*.exe"},
-        {path, "wenzi", "sousuo3", "d", ""},               // empty value, not the default
-        {path, "WENZI", "SOUSUO4", "d", "Mixed"},          // names ignore letter case
-        {path, "wenzi", "sousuo5", "d", Gbk("自定义")},     // bytes as they are
+        {path, "wenzi", "sousuo3", "d", ""},             // empty value, not the default
+        {path, "WENZI", "SOUSUO4", "d", "Mixed"},        // names ignore letter case
+        {path, "wenzi", "sousuo5", "d", Gbk("自定义")},  // bytes as they are
         {path, "wenzi", "missing", "d", "d"},
         {path, "missing", "sousuo1", "d", "d"},
         {path, "wenzi", "missing", "", ""},
         {TestDirectory() + "\\absent.ini", "wenzi", "sousuo1", "d", "d"},
         {" \t\x01" + path, "\x20wenzi", "\x1Fsousuo1", "d", "filter|*.exe"},
-        {path, "wenzi", "   ", "d", ""},                     // blanks only: nothing read
+        {path, "wenzi", "   ", "d", ""},  // blanks only: nothing read
         {path, "", "sousuo1", "d", ""},
         {"\x20", "wenzi", "sousuo1", "d", ""},
     };
@@ -142,14 +143,10 @@ TEST_F(Switch, IsOnOnlyForALowerCaseT)
         const char* content;
         bool on;
     } cases[] = {
-        {"[hanhua]\r\nfth=t\r\n", true},
-        {"[HanHua]\r\nFTH=t\r\n", true},
-        {"[hanhua]\r\nfth=T\r\n", false},
-        {"[hanhua]\r\nfth=true\r\n", false},
-        {"[hanhua]\r\nfth=1\r\n", false},
-        {"[hanhua]\r\nfth=\r\n", false},
-        {"[hanhua]\r\nfth=f\r\n", false},
-        {"[hanhua]\r\nother=t\r\n", false},
+        {"[hanhua]\r\nfth=t\r\n", true},  {"[HanHua]\r\nFTH=t\r\n", true},
+        {"[hanhua]\r\nfth=T\r\n", false}, {"[hanhua]\r\nfth=true\r\n", false},
+        {"[hanhua]\r\nfth=1\r\n", false}, {"[hanhua]\r\nfth=\r\n", false},
+        {"[hanhua]\r\nfth=f\r\n", false}, {"[hanhua]\r\nother=t\r\n", false},
         {"[other]\r\nfth=t\r\n", false},
     };
     SettingsFile file("peizhi.ini", "");
@@ -166,8 +163,8 @@ TEST_F(Switch, IsOnOnlyForALowerCaseT)
 
 TEST(Notice, IsATaskModalOkBoxCaptionedInformation)
 {
-    HWND window = CreateWindowExA(0, "STATIC", "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                  200, 100, nullptr, nullptr, nullptr, nullptr);
+    HWND window = CreateWindowExA(0, "STATIC", "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
+                                  100, nullptr, nullptr, nullptr, nullptr);
     ASSERT_TRUE(window);
     const std::string text = Gbk("剑灵文件注册失败！");
     const auto seen = CatchNotices([&] { ShowNotice(text); }, window);
@@ -206,8 +203,8 @@ protected:
     {
         const std::wstring exe = LongPath(folder + "\\texts_probe.exe");
         CreateDirectoryW(LongPath(folder).c_str(), nullptr);
-        EXPECT_TRUE(CopyFileW(LongPath(TestDirectory() + "\\texts_probe.exe").c_str(),
-                              exe.c_str(), FALSE));
+        EXPECT_TRUE(
+            CopyFileW(LongPath(TestDirectory() + "\\texts_probe.exe").c_str(), exe.c_str(), FALSE));
         const std::string report = TestDirectory() + "\\probe_report.txt";
         RemoveFile(report);
         EXPECT_EQ(RunProcess(Wide(folder + "\\texts_probe.exe", 936),
