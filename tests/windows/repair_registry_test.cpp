@@ -65,6 +65,15 @@ private:
     std::size_t opened_ = 0;
 };
 
+// One run in which the user confirms `chosen`.
+RecordingWindow RunChoosing(const std::string& chosen)
+{
+    RecordingWindow window;
+    window.choices = {chosen};
+    RepairRegistry(window);
+    return window;
+}
+
 std::string PathLine(const std::string& root)
 {
     return std::string(kPathLinePrefix) + root + "\r\n";
@@ -124,9 +133,7 @@ protected:
 
 TEST_F(Repair, RegistersTheClientRootUnderBothKeys)
 {
-    RecordingWindow window;
-    window.choices = {exe_};
-    RepairRegistry(window);
+    const RecordingWindow window = RunChoosing(exe_);
 
     const std::vector<std::string> expected = {
         "open", Filter(), "log " + PathLine(root_), "path " + root_,
@@ -171,9 +178,7 @@ TEST_F(Repair, FilterFromTheTextsFileIsSetAfterEachConfirmedChoice)
 TEST_F(Repair, DeniedNativeKeyBringsItsNoticeAndTheMismatchNotice)
 {
     WriteDeniedKey denied(kNativeKey);
-    RecordingWindow window;
-    window.choices = {exe_};
-    RepairRegistry(window);
+    const RecordingWindow window = RunChoosing(exe_);
 
     const std::vector<std::string> expected = {
         "open",
@@ -195,9 +200,7 @@ TEST_F(Repair, DeniedWow6432NodeKeyKeepsItsOldValueInThePathBox)
     WriteDeniedKey denied(kWowKey);
     SettingsFile texts("peizhi2.ini",
                        "[wenzi]\r\nsousuo3=native\r\nsousuo4=wow\r\nsousuo5=differ\r\n");
-    RecordingWindow window;
-    window.choices = {exe_};
-    RepairRegistry(window);
+    const RecordingWindow window = RunChoosing(exe_);
 
     const std::vector<std::string> expected = {
         "open",
@@ -218,9 +221,7 @@ TEST_F(Repair, BothKeysDeniedAddNoSuccessLine)
     WriteDeniedKey nativeDenied(kNativeKey);
     WriteDeniedKey wowDenied(kWowKey);
     SettingsFile texts("peizhi2.ini", "[wenzi]\r\nsousuo3=\r\n");
-    RecordingWindow window;
-    window.choices = {exe_};
-    RepairRegistry(window);
+    const RecordingWindow window = RunChoosing(exe_);
 
     // Both read-backs fail alike, so they do not differ.
     const std::vector<std::string> expected = {"open",
@@ -238,9 +239,7 @@ TEST_F(Repair, DirectoriesDifferingOnlyInLetterCaseAreReported)
 {
     WriteRawValue(kNativeKey, "BaseDir", REG_SZ, Sz("d:\\games"));
     WriteDeniedKey denied(kNativeKey);
-    RecordingWindow window;
-    window.choices = {MakeClient("D:\\Games")};
-    RepairRegistry(window);
+    const RecordingWindow window = RunChoosing(MakeClient("D:\\Games"));
 
     ASSERT_EQ(window.logAtNotice.size(), 2u);
     EXPECT_EQ(window.events[3], Notice(kRegisterFailed));
@@ -262,9 +261,7 @@ TEST_F(Repair, ChosenPathsTrimToTheirClientRoot)
     WriteFileBytes("D:\\Client.exe", "MZ");
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.chosen));
-        RecordingWindow window;
-        window.choices = {c.chosen};
-        RepairRegistry(window);
+        const RecordingWindow window = RunChoosing(c.chosen);
         EXPECT_EQ(window.log, PathLine(c.root) + std::string(kSuccessNotice));
         EXPECT_EQ(window.logAtNotice.size(), 0u);
         EXPECT_EQ(Stored(kNativeKey, "BaseDir"), Sz(c.root));
@@ -277,14 +274,12 @@ TEST_F(Repair, FileHeldOpenByAnotherHandleIsStillRegisteredAndUntouched)
 {
     HANDLE held = CreateFileA(exe_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    RecordingWindow window;
-    window.choices = {exe_};
-    RepairRegistry(window);
+    const RecordingWindow window = RunChoosing(exe_);
     CloseHandle(held);
 
     EXPECT_EQ(window.log, PathLine(root_) + std::string(kSuccessNotice));
     EXPECT_EQ(Stored(kNativeKey, "BaseDir"), Sz(root_));
-    RepairRegistry(window);  // the probe opens it itself this time
+    RunChoosing(exe_);  // the probe opens it itself this time
     EXPECT_EQ(ReadFileBytes(exe_), "MZ client");
 }
 
@@ -304,9 +299,7 @@ TEST_F(Repair, SecondRunReplacesTheLog)
 TEST_F(Repair, SuccessLineIsBig5WhenTheSwitchIsOn)
 {
     SettingsFile switchFile("peizhi.ini", "[hanhua]\r\nfth=t\r\n");
-    RecordingWindow window;
-    window.choices = {exe_};
-    RepairRegistry(window);
+    const RecordingWindow window = RunChoosing(exe_);
     EXPECT_EQ(window.log, PathLine(root_) + kBig5Notice);
 }
 
