@@ -22,12 +22,6 @@ public:
 
     Handle get() const { return handle_; }
     explicit operator bool() const { return handle_ != Traits::empty(); }
-    // For out-parameters of the APIs that create the handle.
-    Handle* put()
-    {
-        reset();
-        return &handle_;
-    }
     void reset(Handle handle = Traits::empty())
     {
         if (handle_ != Traits::empty())
