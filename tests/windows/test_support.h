@@ -14,6 +14,11 @@ inline constexpr char kNativeKey[] = "SOFTWARE\\plaync\\BNS_KOR";
 inline constexpr char kWowKey[] = "SOFTWARE\\Wow6432Node\\plaync\\BNS_KOR";
 inline constexpr char kScratchKey[] = "SOFTWARE\\RegRepairTests";
 
+// The success notice converted to BIG5: 注冊表修复成功，請登錄漢化工具。
+inline const std::string kBig5Notice =
+    "\xAA\x60\xA5\x55\xAA\xED\xAD\xD7\xCE\x60\xA6\xA8\xA5\x5C\xA1\x41"
+    "\xBD\xD0\xB5\x6E\xBF\xFD\xBA\x7E\xA4\xC6\xA4\x75\xA8\xE3\xA1\x43";
+
 // Removes a key with everything below it, in the 64-bit view.
 void DeleteKeyTree(HKEY root, const char* path);
 // Removes the game's keys in both places and the scratch key.

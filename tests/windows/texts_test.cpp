@@ -12,10 +12,6 @@
 
 namespace {
 
-const std::string kBig5Notice =
-    "\xAA\x60\xA5\x55\xAA\xED\xAD\xD7\xCE\x60\xA6\xA8\xA5\x5C\xA1\x41"
-    "\xBD\xD0\xB5\x6E\xBF\xFD\xBA\x7E\xA4\xC6\xA4\x75\xA8\xE3\xA1\x43";
-
 // Every test starts without settings files beside the executable and in the
 // run directory.
 class Settings : public testing::Test {
