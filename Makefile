@@ -3,7 +3,7 @@
 SHELL := /bin/bash
 FUZZ_SECONDS ?= 60
 XVFB := xvfb-run -a -s "-screen 0 1920x1080x24"
-FUZZERS := fuzz_to_big5 fuzz_path_trim fuzz_profile_args
+FUZZERS := fuzz_to_big5 fuzz_path_trim fuzz_profile_args fuzz_filter_list
 
 .PHONY: all deps build test fuzz run clean
 

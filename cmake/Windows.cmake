@@ -19,5 +19,21 @@ add_library(regrepair_logic STATIC
 target_link_libraries(regrepair_logic PUBLIC regrepair_core user32 advapi32)
 target_compile_options(regrepair_logic PRIVATE -Wall -Wextra)
 
+
+# The tool itself.
+configure_file(src/shell/version.h.in ${CMAKE_BINARY_DIR}/generated/version.h @ONLY)
+add_executable(RegRepair WIN32
+    src/shell/main.cpp
+    src/shell/main_window.cpp
+    src/shell/file_dialog.cpp
+    src/shell/resources.rc)
+target_include_directories(RegRepair PRIVATE ${CMAKE_BINARY_DIR}/generated src/shell)
+target_link_libraries(RegRepair PRIVATE regrepair_logic comdlg32 gdi32)
+target_compile_options(RegRepair PRIVATE -Wall -Wextra)
+target_link_options(RegRepair PRIVATE -s)
+# A copy beside the end-to-end tests, which give it its settings files there.
+add_custom_command(TARGET RegRepair POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:RegRepair> ${CMAKE_BINARY_DIR}/tests-bin/)
+
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 add_subdirectory(tests/windows)

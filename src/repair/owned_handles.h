@@ -45,3 +45,16 @@ struct FileHandleTraits {
     static void close(HANDLE handle) { CloseHandle(handle); }
 };
 using FileHandle = Owned<HANDLE, FileHandleTraits>;
+
+struct WindowTraits {
+    static HWND empty() { return nullptr; }
+    static void close(HWND window) { DestroyWindow(window); }
+};
+using Window = Owned<HWND, WindowTraits>;
+
+// Icons loaded at a given size are the caller's own, unlike shared ones.
+struct IconTraits {
+    static HICON empty() { return nullptr; }
+    static void close(HICON icon) { DestroyIcon(icon); }
+};
+using Icon = Owned<HICON, IconTraits>;

@@ -17,6 +17,11 @@ TEST(BuiltinTexts, AreTheGbkBytesOfTheirTexts)
         {kNoticeCaption, "信息："},
         {kReadFailed, "读取失败"},
         {kPathLinePrefix, "你的游戏路径为："},
+        {kPathLabelText, "游戏路径："},
+        {kRepairButtonText, "注册表修复"},
+        {kRepairLogIntro, "点击注册表修复进行修复\r\n剑灵主文件一般位于剑灵客户端目录中的BIN目录里"},
+        {kStartupFailed, "注册表修复工具无法启动：主窗口未能创建。"},
+        {kDoubleByteSample, "中"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.bytes, Gbk(c.text)) << c.text;
