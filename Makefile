@@ -5,7 +5,7 @@ FUZZ_SECONDS ?= 60
 XVFB := xvfb-run -a -s "-screen 0 1920x1080x24"
 FUZZERS := fuzz_to_big5 fuzz_path_trim fuzz_profile_args fuzz_filter_list
 
-.PHONY: all deps build test fuzz run clean
+.PHONY: all deps build test fuzz run screenshots clean
 
 all: build
 
@@ -32,8 +32,14 @@ fuzz: build
 	    build/host/tests/fuzz/$$f -max_total_time=$(FUZZ_SECONDS) build/host/corpus/$$f || exit 1; \
 	done
 
+# The tool under Wine: its window on your display, or without one a sample
+# repair in the sandbox prefix (tools/run-tool says more).
 run: build
-	@echo "The repair logic is built and tested (make test); the tool's window is not built yet."
+	@tools/run-tool
+
+# The README's pictures of the window before and after a sample repair.
+screenshots: build
+	tools/run-tool --screenshots docs/screenshots
 
 clean:
 	rm -rf build
