@@ -339,4 +339,8 @@ void MainWindow::SetPathBoxContent(std::string_view text)
 void MainWindow::ShowNotice(std::string_view text)
 {
     ::ShowNotice(text);
+    // An ownerless box hands the activation to nobody when it closes; the
+    // user is back in this window, with the focus where it was.
+    if (!GetActiveWindow())
+        SetActiveWindow(window_);
 }

@@ -300,6 +300,7 @@ TEST_F(ToolWindow, RepairsThroughTheDialogAndEndsWithExitCodeZero)
     EXPECT_TRUE(run.notices.empty());
     ExpectRegistered(tool, clientRoot);
     EXPECT_TRUE(IsWindowEnabled(tool.window));
+    EXPECT_TRUE(WaitForFocus(tool, tool.repairButton)) << "the focus comes back to the button";
     EXPECT_EQ(tool.Close(), 0u);
 }
 
@@ -379,6 +380,7 @@ TEST_F(ToolWindow, DeniedKeysBringTheirNotices)
         EXPECT_EQ(TextOf(tool.pathBox), expectedPath);
         EXPECT_EQ(TextOf(tool.repairLogBox),
                   PathLine(clientRoot) + (c.success ? std::string(kSuccessNotice) : ""));
+        EXPECT_TRUE(WaitForFocus(tool, tool.repairButton)) << "the focus comes back to the button";
         EXPECT_EQ(tool.Close(), 0u);
     }
 }
