@@ -6,6 +6,7 @@
 #include "repair/owned_handles.h"
 #include "repair/repair_registry.h"
 #include "shell/main_window.h"
+#include "shell/window_class.h"
 #include "texts/builtin_texts.h"
 #include "texts/run_directory.h"
 
@@ -17,13 +18,7 @@ constexpr char kOwnerClassName[] = "RegRepairOwner";
 // button. No style bits, so it is never visible.
 Window CreateOwnerWindow(HINSTANCE instance)
 {
-    WNDCLASSEXA ownerClass = {};
-    ownerClass.cbSize = sizeof ownerClass;
-    ownerClass.lpfnWndProc = DefWindowProcA;
-    ownerClass.hInstance = instance;
-    ownerClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    ownerClass.lpszClassName = kOwnerClassName;
-    if (!RegisterClassExA(&ownerClass))
+    if (!RegisterWindowClass(instance, kOwnerClassName, DefWindowProcA))
         return Window();
     return Window(CreateWindowExA(WS_EX_TOOLWINDOW, kOwnerClassName, "", 0, 0, 0, 0, 0, nullptr,
                                   nullptr, instance, nullptr));
@@ -31,8 +26,8 @@ Window CreateOwnerWindow(HINSTANCE instance)
 
 void ReportFailedStartup()
 {
-    MessageBoxA(nullptr, std::string(kStartupFailed).c_str(),
-                std::string(kNoticeCaption).c_str(), MB_OK | MB_ICONERROR);
+    MessageBoxA(nullptr, std::string(kStartupFailed).c_str(), std::string(kNoticeCaption).c_str(),
+                MB_OK | MB_ICONERROR);
 }
 
 // The exit routine: the one program-global text goes back exactly once.

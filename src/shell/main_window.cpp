@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "shell/gdi.h"
+#include "shell/window_class.h"
 #include "texts/builtin_texts.h"
 #include "texts/notice.h"
 
@@ -36,10 +37,9 @@ HWND CreateComponent(HWND parent, HINSTANCE instance, DWORD exStyle, const char*
                      std::string_view text, DWORD style, Placement at, ComponentId id)
 {
     const std::string initial(text);
-    return CreateWindowExA(exStyle, className, initial.c_str(),
-                           WS_CHILD | WS_CLIPSIBLINGS | style, at.left, at.top, at.width,
-                           at.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           instance, nullptr);
+    return CreateWindowExA(exStyle, className, initial.c_str(), WS_CHILD | WS_CLIPSIBLINGS | style,
+                           at.left, at.top, at.width, at.height, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
 }
 
 // Both edit boxes: no length limit, caret at the start and in view.
@@ -81,23 +81,11 @@ void SetWindowText(HWND window, std::string_view text)
     SetWindowTextA(window, std::string(text).c_str());
 }
 
-bool RegisterWindowClass(HINSTANCE instance, WNDPROC procedure)
-{
-    WNDCLASSEXA windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kClassName;
-    // No class brush: the window paints its own background.
-    return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
 }  // namespace
 
 bool MainWindow::Create(HINSTANCE instance, HWND owner)
 {
-    if (!RegisterWindowClass(instance, Procedure))
+    if (!RegisterWindowClass(instance, kClassName, Procedure))
         return false;
     const int left = (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2;
     const int top = (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2;
@@ -148,10 +136,10 @@ bool MainWindow::CreateComponents(HINSTANCE instance)
                                  {16, 8, 52, 20}, kPathLabelId);
     pathBox_ = CreateComponent(window_, instance, WS_EX_CLIENTEDGE, "EDIT", "",
                                WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, {72, 8, 260, 20}, kPathBoxId);
-    repairButton_ = CreateComponent(window_, instance, 0, "BUTTON", kRepairButtonText,
-                                    WS_TABSTOP | BS_PUSHBUTTON | BS_CENTER | BS_VCENTER |
-                                        BS_MULTILINE,
-                                    {7, 34, 104, 70}, kRepairButtonId);
+    repairButton_ =
+        CreateComponent(window_, instance, 0, "BUTTON", kRepairButtonText,
+                        WS_TABSTOP | BS_PUSHBUTTON | BS_CENTER | BS_VCENTER | BS_MULTILINE,
+                        {7, 34, 104, 70}, kRepairButtonId);
     repairLogBox_ = CreateComponent(
         window_, instance, WS_EX_CLIENTEDGE, "EDIT", kRepairLogIntro,
         WS_TABSTOP | WS_VSCROLL | ES_LEFT | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
@@ -190,7 +178,8 @@ bool MainWindow::HandleTabKey(const MSG& msg)
 LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        auto* self =
+            static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         self->window_ = window;
         SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
@@ -209,31 +198,31 @@ LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam,
 LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_GETMINMAXINFO:
-        AllowFullSize(*reinterpret_cast<MINMAXINFO*>(lParam));
-        return 0;
-    case WM_ERASEBKGND:
-        PaintBackground(reinterpret_cast<HDC>(wParam));
-        return 1;
-    case WM_DRAWITEM:
-        DrawPathLabel(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-        return TRUE;
-    case WM_CTLCOLOREDIT:
-        return ColourEditBox(reinterpret_cast<HDC>(wParam));
-    case WM_COMMAND:
-        OnCommand(wParam);
-        return 0;
-    case WM_ACTIVATE:
-        KeepFocus(wParam);
-        break;
-    case WM_SETFOCUS:
-        RestoreFocus();
-        return 0;
-    case WM_NCDESTROY: {
-        const HWND window = window_;
-        OnDestroyed();
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
+        case WM_GETMINMAXINFO:
+            AllowFullSize(*reinterpret_cast<MINMAXINFO*>(lParam));
+            return 0;
+        case WM_ERASEBKGND:
+            PaintBackground(reinterpret_cast<HDC>(wParam));
+            return 1;
+        case WM_DRAWITEM:
+            DrawPathLabel(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        case WM_CTLCOLOREDIT:
+            return ColourEditBox(reinterpret_cast<HDC>(wParam));
+        case WM_COMMAND:
+            OnCommand(wParam);
+            return 0;
+        case WM_ACTIVATE:
+            KeepFocus(wParam);
+            break;
+        case WM_SETFOCUS:
+            RestoreFocus();
+            return 0;
+        case WM_NCDESTROY: {
+            const HWND window = window_;
+            OnDestroyed();
+            return DefWindowProcA(window, message, wParam, lParam);
+        }
     }
     return DefWindowProcA(window_, message, wParam, lParam);
 }

@@ -41,8 +41,8 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM param)
     GetWindowThreadProcessId(window, &process);
     char className[64] = {};
     GetClassNameA(window, className, sizeof className);
-    if ((search->process && process != search->process) || std::string(className) != search->className ||
-        !IsWindowVisible(window))
+    if ((search->process && process != search->process) ||
+        std::string(className) != search->className || !IsWindowVisible(window))
         return TRUE;
     if (search->requiredChild && !GetDlgItem(window, search->requiredChild))
         return TRUE;
@@ -71,13 +71,12 @@ HWND FindOnDesktop(const std::string& desktop, DWORD process)
     HWND found = nullptr;
     std::thread([&] {
         // Explorer makes the desktop a moment after it starts.
-        HDESK handle = Poll(kAnswerTimeout * 2, [&] {
-            return OpenDesktopA(desktop.c_str(), 0, FALSE, GENERIC_ALL);
-        });
+        HDESK handle = Poll(kAnswerTimeout * 2,
+                            [&] { return OpenDesktopA(desktop.c_str(), 0, FALSE, GENERIC_ALL); });
         if (!handle || !SetThreadDesktop(handle))
             return;
-        found = Poll(kAnswerTimeout * 2,
-                     [&] { return FindWindowOf(process, "RegRepairMainWindow"); });
+        found =
+            Poll(kAnswerTimeout * 2, [&] { return FindWindowOf(process, "RegRepairMainWindow"); });
         CloseDesktop(handle);
     }).join();
     return found;
@@ -87,11 +86,10 @@ std::string WideToAnsi(const std::wstring& wide)
 {
     if (wide.empty())
         return {};
-    const int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), int(wide.size()), nullptr, 0,
-                                      nullptr, nullptr);
+    const int n =
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), int(wide.size()), nullptr, 0, nullptr, nullptr);
     std::string text(n, '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), int(wide.size()), text.data(), n, nullptr,
-                        nullptr);
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), int(wide.size()), text.data(), n, nullptr, nullptr);
     return text;
 }
 
@@ -118,9 +116,8 @@ Tool::Tool(const std::string& desktop)
     CloseHandle(started.hThread);
     if (desktop.empty()) {
         process = started.hProcess;
-        window = Poll(kAnswerTimeout * 2, [&] {
-            return FindWindowOf(started.dwProcessId, "RegRepairMainWindow");
-        });
+        window = Poll(kAnswerTimeout * 2,
+                      [&] { return FindWindowOf(started.dwProcessId, "RegRepairMainWindow"); });
     } else {
         // The tool is a child of explorer; find it by its window.
         const std::string name = desktop.substr(0, desktop.find(','));
@@ -266,9 +263,8 @@ RepairRun RunRepair(Tool& tool, const std::optional<std::string>& choice)
     run.dialog = ReadFileDialog(dialog);
     if (!choice) {
         CancelFileDialog(dialog);
-        run.finished = Poll(kAnswerTimeout, [&] {
-            return !IsWindow(dialog) && IsWindowEnabled(tool.window);
-        });
+        run.finished =
+            Poll(kAnswerTimeout, [&] { return !IsWindow(dialog) && IsWindowEnabled(tool.window); });
     } else {
         ConfirmFile(dialog, *choice);
         HWND lastBox = nullptr;

@@ -115,18 +115,34 @@ TEST_F(ToolWindow, HasItsFiveComponents)
         bool sunken;
         std::string_view text;
     } components[] = {
-        {tool.pathLabel, "Static", {16, 8, 68, 28}, SS_OWNERDRAW, WS_TABSTOP | WS_BORDER, false,
+        {tool.pathLabel,
+         "Static",
+         {16, 8, 68, 28},
+         SS_OWNERDRAW,
+         WS_TABSTOP | WS_BORDER,
+         false,
          kPathLabelText},
-        {tool.pathBox, "Edit", {72, 8, 332, 28}, WS_TABSTOP | ES_AUTOHSCROLL,
+        {tool.pathBox,
+         "Edit",
+         {72, 8, 332, 28},
+         WS_TABSTOP | ES_AUTOHSCROLL,
          ES_MULTILINE | ES_READONLY | ES_PASSWORD | ES_UPPERCASE | ES_LOWERCASE | ES_NOHIDESEL |
              ES_CENTER | ES_RIGHT,
-         true, ""},
-        {tool.repairButton, "Button", {7, 34, 111, 104},
-         WS_TABSTOP | BS_CENTER | BS_VCENTER | BS_MULTILINE, BS_DEFPUSHBUTTON, false,
+         true,
+         ""},
+        {tool.repairButton,
+         "Button",
+         {7, 34, 111, 104},
+         WS_TABSTOP | BS_CENTER | BS_VCENTER | BS_MULTILINE,
+         BS_DEFPUSHBUTTON,
+         false,
          kRepairButtonText},
-        {tool.repairLogBox, "Edit", {112, 32, 328, 104},
+        {tool.repairLogBox,
+         "Edit",
+         {112, 32, 328, 104},
          WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
-         ES_AUTOHSCROLL | WS_HSCROLL | ES_READONLY | ES_NOHIDESEL | ES_CENTER | ES_RIGHT, true,
+         ES_AUTOHSCROLL | WS_HSCROLL | ES_READONLY | ES_NOHIDESEL | ES_CENTER | ES_RIGHT,
+         true,
          kRepairLogIntro},
     };
     for (const auto& c : components) {
@@ -181,7 +197,8 @@ TEST_F(ToolWindow, DrawsTheLabelAndTheBoxesInTheirColours)
             colours.insert(pixel);
             if (pixel == face)
                 continue;
-            firstColumn = firstColumn < 0 ? x - label.left : std::min(firstColumn, int(x - label.left));
+            firstColumn =
+                firstColumn < 0 ? x - label.left : std::min(firstColumn, int(x - label.left));
             firstRow = firstRow < 0 ? y - label.top : firstRow;
             lastRow = y - label.top;
         }
@@ -216,8 +233,8 @@ TEST_F(ToolWindow, UsesTheGuiFont)
 {
     Tool tool;
     ASSERT_TRUE(tool.running());
-    HWND reference = CreateWindowExA(0, "EDIT", "", WS_POPUP, 0, 0, 300, 30, nullptr, nullptr,
-                                     nullptr, nullptr);
+    HWND reference =
+        CreateWindowExA(0, "EDIT", "", WS_POPUP, 0, 0, 300, 30, nullptr, nullptr, nullptr, nullptr);
     const int systemFontWidth = LaidOutWidth(reference);
     SendMessageA(reference, WM_SETFONT, WPARAM(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     const int guiFontWidth = LaidOutWidth(reference);
@@ -306,7 +323,8 @@ TEST_F(ToolWindow, RepairsThroughTheDialogAndEndsWithExitCodeZero)
 
 TEST_F(ToolWindow, LaterOpeningsStartFromTheLastPathWithTheStoredFilter)
 {
-    SettingsFile texts("peizhi2.ini", "[wenzi]\r\nsousuo1=" + Gbk("客户端|*.exe|全部|*.*") + "\r\n");
+    SettingsFile texts("peizhi2.ini",
+                       "[wenzi]\r\nsousuo1=" + Gbk("客户端|*.exe|全部|*.*") + "\r\n");
     Tool tool;
     ASSERT_TRUE(tool.running());
 
@@ -346,8 +364,13 @@ TEST_F(ToolWindow, DeniedKeysBringTheirNotices)
         std::string pathBox;
         bool success;
     } cases[] = {
-        {"native denied", true, false, false,
-         {std::string(kRegisterFailed), std::string(kRepairError)}, "", true},
+        {"native denied",
+         true,
+         false,
+         false,
+         {std::string(kRegisterFailed), std::string(kRepairError)},
+         "",
+         true},
         {"Wow6432Node denied", false, true, true, {wowFailed, mismatch}, readFailed, true},
         {"both denied", true, true, true, {nativeFailed, wowFailed}, readFailed, false},
     };
