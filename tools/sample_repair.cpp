@@ -66,12 +66,6 @@ void SettlePainting(const Tool& tool)
     Sleep(500);
 }
 
-std::string RegistryText(const char* key, const char* value)
-{
-    const auto raw = ReadRawValue(key, value);
-    return raw ? raw->bytes.substr(0, raw->bytes.find('\0')) : "(none)";
-}
-
 // Continuation lines of a multi-line text, indented under the first.
 std::string Indented(std::string text)
 {
@@ -109,8 +103,8 @@ int main(int argc, char** argv)
     std::printf("path box:        %s\n", TextOf(tool.pathBox).c_str());
     for (const char* key : {kNativeKey, kWowKey})
         std::printf("HKLM\\%s: BaseDir = %s, ErrorReport = %s\n", key,
-                    RegistryText(key, "BaseDir").c_str(), RegistryText(key, "ErrorReport").c_str());
-    for (const Notice& notice : run.notices)
+                    StoredText(key, "BaseDir").c_str(), StoredText(key, "ErrorReport").c_str());
+    for (const SeenNotice& notice : run.notices)
         std::printf("notice:          %s\n", notice.text.c_str());
     if (after) {
         SettlePainting(tool);

@@ -76,9 +76,17 @@ std::string WindowText(HWND window)
     return text;
 }
 
-void SetWindowText(HWND window, std::string_view text)
+void SetText(HWND window, std::string_view text)
 {
     SetWindowTextA(window, std::string(text).c_str());
+}
+
+// Centred on the screen; the division truncates toward zero, so on a screen
+// narrower than the window the left edge is negative.
+POINT CentredOrigin()
+{
+    return {(GetSystemMetrics(SM_CXSCREEN) - MainWindow::kWidth) / 2,
+            (GetSystemMetrics(SM_CYSCREEN) - MainWindow::kHeight) / 2};
 }
 
 }  // namespace
@@ -87,10 +95,9 @@ bool MainWindow::Create(HINSTANCE instance, HWND owner)
 {
     if (!RegisterWindowClass(instance, kClassName, Procedure))
         return false;
-    const int left = (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2;
-    const int top = (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2;
-    if (!CreateWindowExA(0, kClassName, "", kStyle, left, top, kWidth, kHeight, owner, nullptr,
-                         instance, this))
+    const POINT origin = CentredOrigin();
+    if (!CreateWindowExA(0, kClassName, "", kStyle, origin.x, origin.y, kWidth, kHeight, owner,
+                         nullptr, instance, this))
         return false;
     PlaceCentred();
     SetIcons(instance);
@@ -112,9 +119,9 @@ void MainWindow::PlaceCentred()
     GetWindowRect(window_, &outer);
     if (outer.right - outer.left == kWidth && outer.bottom - outer.top == kHeight)
         return;
-    const int left = (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2;
-    const int top = (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2;
-    SetWindowPos(window_, nullptr, left, top, kWidth, kHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    const POINT origin = CentredOrigin();
+    SetWindowPos(window_, nullptr, origin.x, origin.y, kWidth, kHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::SetIcons(HINSTANCE instance)
@@ -317,12 +324,12 @@ std::string MainWindow::RepairLogContent()
 
 void MainWindow::SetRepairLogContent(std::string_view text)
 {
-    SetWindowText(repairLogBox_, text);
+    SetText(repairLogBox_, text);
 }
 
 void MainWindow::SetPathBoxContent(std::string_view text)
 {
-    SetWindowText(pathBox_, text);
+    SetText(pathBox_, text);
 }
 
 void MainWindow::ShowNotice(std::string_view text)

@@ -5,13 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "check.h"
 #include "shell/filter_list.h"
-
-static void Check(bool ok)
-{
-    if (!ok)
-        __builtin_trap();
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -4,13 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "check.h"
 #include "texts/profile_args.h"
-
-static void Check(bool ok)
-{
-    if (!ok)
-        __builtin_trap();
-}
 
 static bool IsBlank(unsigned char byte)
 {

@@ -1,18 +1,13 @@
 // Checks ToBig5 against the pair rules on arbitrary bytes: same length,
 // lone ASCII untouched, each valid GBK pair replaced by exactly its table
 // entry, anything else left as it was.
+#include "check.h"
 #include "texts/big5.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
-
-static void Check(bool ok)
-{
-    if (!ok)
-        __builtin_trap();
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

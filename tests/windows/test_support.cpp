@@ -24,6 +24,12 @@ void DeleteTestKeys()
     DeleteKeyTree(HKEY_LOCAL_MACHINE, kScratchKey);
 }
 
+std::string StoredText(const char* key, const char* value)
+{
+    const auto raw = ReadRawValue(key, value);
+    return raw ? raw->bytes.substr(0, raw->bytes.find('\0')) : "<none>";
+}
+
 std::optional<RawValue> ReadRawValue(const char* keyPath, const char* value, REGSAM view)
 {
     HKEY key = nullptr;
@@ -209,38 +215,82 @@ int RunProcess(const std::wstring& exe, const std::wstring& arguments,
 
 namespace {
 
-struct BoxSearch {
+struct WindowSearch {
     DWORD process;
+    const char* className;
+    int requiredChild;
     HWND found;
 };
 
-BOOL CALLBACK MatchOwnMessageBox(HWND window, LPARAM param)
+BOOL CALLBACK MatchWindow(HWND window, LPARAM param)
 {
-    auto* search = reinterpret_cast<BoxSearch*>(param);
-    char cls[16] = {};
-    GetClassNameA(window, cls, sizeof cls);
+    auto* search = reinterpret_cast<WindowSearch*>(param);
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    if (process == search->process && std::string(cls) == "#32770" && IsWindowVisible(window)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    if ((search->process && process != search->process) ||
+        std::string(className) != search->className || !IsWindowVisible(window))
+        return TRUE;
+    if (search->requiredChild && !GetDlgItem(window, search->requiredChild))
+        return TRUE;
+    search->found = window;
+    return FALSE;
 }
 
-HWND FindOwnMessageBox()
+}  // namespace
+
+HWND FindVisibleWindow(DWORD process, const char* className, int requiredChild)
 {
-    BoxSearch search{GetCurrentProcessId(), nullptr};
-    EnumWindows(MatchOwnMessageBox, reinterpret_cast<LPARAM>(&search));
+    WindowSearch search{process, className, requiredChild, nullptr};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
 std::string TextOf(HWND window)
 {
-    char text[4096] = {};
-    GetWindowTextA(window, text, sizeof text);
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length))
+        return "<no answer>";
+    std::string text(length + 1, '\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                        SMTO_ABORTIFHUNG, 5000, &copied);
+    text.resize(copied);
     return text;
 }
+
+void SetTextOf(HWND window, std::string_view text)
+{
+    const std::string copy(text);
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(copy.c_str()),
+                        SMTO_ABORTIFHUNG, 5000, &result);
+}
+
+HWND FindMessageBox(DWORD process)
+{
+    return FindVisibleWindow(process, "#32770", kMessageText);
+}
+
+SeenNotice ReadNotice(HWND box, HWND watched)
+{
+    SeenNotice notice;
+    notice.caption = TextOf(box);
+    notice.text = TextOf(GetDlgItem(box, kMessageText));
+    notice.okOnly = GetDlgItem(box, IDOK) && !GetDlgItem(box, IDCANCEL) &&
+                    !GetDlgItem(box, IDYES) && !GetDlgItem(box, IDNO);
+    notice.ownerless = GetWindow(box, GW_OWNER) == nullptr;
+    notice.windowDisabled = watched && !IsWindowEnabled(watched);
+    return notice;
+}
+
+void CloseNotice(HWND box)
+{
+    PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+}
+
+namespace {
 
 struct NoticeWatch {
     HWND watched;
@@ -254,20 +304,13 @@ DWORD WINAPI WatchNotices(void* param)
     auto* watch = static_cast<NoticeWatch*>(param);
     HWND last = nullptr;
     while (WaitForSingleObject(watch->done, 20) == WAIT_TIMEOUT) {
-        HWND box = FindOwnMessageBox();
+        HWND box = FindMessageBox(GetCurrentProcessId());
         if (!box || box == last)
             continue;
         Sleep(50);  // let it finish laying out its text
-        SeenNotice notice;
-        notice.caption = TextOf(box);
-        notice.text = TextOf(GetDlgItem(box, 0xFFFF));
-        notice.okOnly = GetDlgItem(box, IDOK) && !GetDlgItem(box, IDCANCEL) &&
-                        !GetDlgItem(box, IDYES) && !GetDlgItem(box, IDNO);
-        notice.ownerless = GetWindow(box, GW_OWNER) == nullptr;
-        notice.windowDisabled = watch->watched && !IsWindowEnabled(watch->watched);
-        watch->seen.push_back(notice);
+        watch->seen.push_back(ReadNotice(box, watch->watched));
         last = box;
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        CloseNotice(box);
     }
     return 0;
 }

@@ -31,6 +31,9 @@ struct RawValue {
 // A value as stored, in the given view (KEY_WOW64_64KEY or KEY_WOW64_32KEY).
 std::optional<RawValue> ReadRawValue(const char* key, const char* value,
                                      REGSAM view = KEY_WOW64_64KEY);
+// A string value as a program reads it, up to its first zero; "<none>" when
+// the value is missing (64-bit view).
+std::string StoredText(const char* key, const char* value);
 // Stores exactly these bytes, creating the key (64-bit view).
 void WriteRawValue(const char* key, const char* value, DWORD type, std::string_view bytes);
 
@@ -83,7 +86,15 @@ std::wstring LongPath(std::string_view gbkPath);
 int RunProcess(const std::wstring& exe, const std::wstring& arguments,
                const std::wstring& currentDirectory);
 
-// A message box of this process, as the user saw it.
+// A visible top-level window of the given process (any process for 0) and
+// class, with a child of the given identifier unless that is 0.
+HWND FindVisibleWindow(DWORD process, const char* className, int requiredChild = 0);
+// Texts of windows of this or another process, through the messages that
+// carry them.
+std::string TextOf(HWND window);
+void SetTextOf(HWND window, std::string_view text);
+
+// A message box as the user saw it.
 struct SeenNotice {
     std::string caption;
     std::string text;
@@ -91,6 +102,15 @@ struct SeenNotice {
     bool ownerless = false;
     bool windowDisabled = false;  // the given window was disabled meanwhile
 };
+
+// The identifier of a message box's text.
+inline constexpr int kMessageText = 0xFFFF;
+// A visible message box of the given process.
+HWND FindMessageBox(DWORD process);
+// Reads a message box; `watched` is a window that it should disable.
+SeenNotice ReadNotice(HWND box, HWND watched);
+// Presses its OK button.
+void CloseNotice(HWND box);
 
 // Runs `action`, which is expected to show message boxes; each is read and
 // closed with OK as a user would.

@@ -12,7 +12,6 @@ namespace {
 constexpr DWORD kAnswerTimeout = 5000;
 constexpr int kFileNameField = 0x47C;  // a ComboBoxEx32 in the Explorer-style dialog
 constexpr int kFileTypeList = 0x470;
-constexpr int kMessageText = 0xFFFF;
 
 template <typename Found>
 auto Poll(DWORD milliseconds, Found found) -> decltype(found())
@@ -25,36 +24,6 @@ auto Poll(DWORD milliseconds, Found found) -> decltype(found())
             return {};
         Sleep(20);
     }
-}
-
-struct WindowSearch {
-    DWORD process;
-    const char* className;
-    int requiredChild;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM param)
-{
-    auto* search = reinterpret_cast<WindowSearch*>(param);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
-    if ((search->process && process != search->process) ||
-        std::string(className) != search->className || !IsWindowVisible(window))
-        return TRUE;
-    if (search->requiredChild && !GetDlgItem(window, search->requiredChild))
-        return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
-HWND FindWindowOf(DWORD process, const char* className, int requiredChild = 0)
-{
-    WindowSearch search{process, className, requiredChild, nullptr};
-    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
 }
 
 // The components in the order the tool creates them.
@@ -75,8 +44,8 @@ HWND FindOnDesktop(const std::string& desktop, DWORD process)
                             [&] { return OpenDesktopA(desktop.c_str(), 0, FALSE, GENERIC_ALL); });
         if (!handle || !SetThreadDesktop(handle))
             return;
-        found =
-            Poll(kAnswerTimeout * 2, [&] { return FindWindowOf(process, "RegRepairMainWindow"); });
+        found = Poll(kAnswerTimeout * 2,
+                     [&] { return FindVisibleWindow(process, "RegRepairMainWindow"); });
         CloseDesktop(handle);
     }).join();
     return found;
@@ -116,8 +85,9 @@ Tool::Tool(const std::string& desktop)
     CloseHandle(started.hThread);
     if (desktop.empty()) {
         process = started.hProcess;
-        window = Poll(kAnswerTimeout * 2,
-                      [&] { return FindWindowOf(started.dwProcessId, "RegRepairMainWindow"); });
+        window = Poll(kAnswerTimeout * 2, [&] {
+            return FindVisibleWindow(started.dwProcessId, "RegRepairMainWindow");
+        });
     } else {
         // The tool is a child of explorer; find it by its window.
         const std::string name = desktop.substr(0, desktop.find(','));
@@ -176,36 +146,9 @@ void Tool::Kill()
     window = nullptr;
 }
 
-std::string TextOf(HWND window)
-{
-    DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeout,
-                             &length))
-        return "<no answer>";
-    std::string text(length + 1, '\0');
-    DWORD_PTR copied = 0;
-    SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                        SMTO_ABORTIFHUNG, kAnswerTimeout, &copied);
-    text.resize(copied);
-    return text;
-}
-
-void SetTextOf(HWND window, std::string_view text)
-{
-    const std::string copy(text);
-    DWORD_PTR result = 0;
-    SendMessageTimeoutA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(copy.c_str()),
-                        SMTO_ABORTIFHUNG, kAnswerTimeout, &result);
-}
-
 HWND FindFileDialog(DWORD processId)
 {
-    return FindWindowOf(processId, "#32770", kFileNameField);
-}
-
-HWND FindMessageBox(DWORD processId)
-{
-    return FindWindowOf(processId, "#32770", kMessageText);
+    return FindVisibleWindow(processId, "#32770", kFileNameField);
 }
 
 HWND WaitForFileDialog(const Tool& tool, DWORD milliseconds)
@@ -271,14 +214,8 @@ RepairRun RunRepair(Tool& tool, const std::optional<std::string>& choice)
         run.finished = Poll(kAnswerTimeout * 4, [&] {
             if (const HWND box = FindMessageBox(processId); box && box != lastBox) {
                 lastBox = box;
-                Notice notice;
-                notice.caption = TextOf(box);
-                notice.text = TextOf(GetDlgItem(box, kMessageText));
-                notice.okOnly = GetDlgItem(box, IDOK) && !GetDlgItem(box, IDCANCEL) &&
-                                !GetDlgItem(box, IDYES) && !GetDlgItem(box, IDNO);
-                notice.mainWindowDisabled = !IsWindowEnabled(tool.window);
-                run.notices.push_back(notice);
-                PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+                run.notices.push_back(ReadNotice(box, tool.window));
+                CloseNotice(box);
                 return false;
             }
             return !FindMessageBox(processId) && TextOf(tool.pathBox) != kUnwritten;

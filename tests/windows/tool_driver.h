@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "test_support.h"
+
 // The tool as started from the test folder, where its settings files lie.
 class Tool {
 public:
@@ -37,13 +39,8 @@ public:
     HANDLE process = nullptr;
 };
 
-// Texts of another process's windows, through the messages that carry them.
-std::string TextOf(HWND window);
-void SetTextOf(HWND window, std::string_view text);
-
-// The tool's visible top-level dialogs: its file dialog, its message boxes.
+// The tool's visible file dialog.
 HWND FindFileDialog(DWORD processId);
-HWND FindMessageBox(DWORD processId);
 // Polls for one of them; nullptr after `milliseconds`.
 HWND WaitForFileDialog(const Tool& tool, DWORD milliseconds = 10000);
 HWND WaitForMessageBox(const Tool& tool, DWORD milliseconds = 10000);
@@ -60,21 +57,13 @@ FileDialogView ReadFileDialog(HWND dialog);
 void ConfirmFile(HWND dialog, std::string_view name);
 void CancelFileDialog(HWND dialog);
 
-// A message box as read, then closed with its OK button.
-struct Notice {
-    std::string caption;
-    std::string text;
-    bool okOnly = false;
-    bool mainWindowDisabled = false;
-};
-
 // One repair through the window: click the button; answer the dialog with
 // `choice` (a name to type, or nullopt to cancel); read and close every
 // notice until the run is over.
 struct RepairRun {
     bool dialogShown = false;
     FileDialogView dialog;
-    std::vector<Notice> notices;
+    std::vector<SeenNotice> notices;  // each read, then closed with OK
     bool finished = false;
 };
 RepairRun RunRepair(Tool& tool, const std::optional<std::string>& choice);

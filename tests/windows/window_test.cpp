@@ -20,18 +20,6 @@ std::string PathLine(const std::string& root)
     return std::string(kPathLinePrefix) + root + "\r\n";
 }
 
-std::string BaseDir(const char* key)
-{
-    const auto value = ReadRawValue(key, "BaseDir");
-    return value ? value->bytes.substr(0, value->bytes.find('\0')) : "<none>";
-}
-
-std::string ErrorReport(const char* key)
-{
-    const auto value = ReadRawValue(key, "ErrorReport");
-    return value ? value->bytes.substr(0, value->bytes.find('\0')) : "<none>";
-}
-
 RECT ClientRectOf(HWND component, HWND window)
 {
     RECT rect{};
@@ -63,10 +51,10 @@ void ExpectRegistered(const Tool& tool, const std::string& root)
 {
     EXPECT_EQ(TextOf(tool.repairLogBox), PathLine(root) + std::string(kSuccessNotice));
     EXPECT_EQ(TextOf(tool.pathBox), root);
-    EXPECT_EQ(BaseDir(kNativeKey), root);
-    EXPECT_EQ(BaseDir(kWowKey), root);
-    EXPECT_EQ(ErrorReport(kNativeKey), "1");
-    EXPECT_EQ(ErrorReport(kWowKey), "1");
+    EXPECT_EQ(StoredText(kNativeKey, "BaseDir"), root);
+    EXPECT_EQ(StoredText(kWowKey, "BaseDir"), root);
+    EXPECT_EQ(StoredText(kNativeKey, "ErrorReport"), "1");
+    EXPECT_EQ(StoredText(kWowKey, "ErrorReport"), "1");
 }
 
 TEST_F(ToolWindow, StartsCentredOwnedAndUntitled)
@@ -392,11 +380,11 @@ TEST_F(ToolWindow, DeniedKeysBringTheirNotices)
         const RepairRun run = RunRepair(tool, Gbk("剑灵\\BIN\\Client.exe"));
         ASSERT_TRUE(run.finished);
         std::vector<std::string> texts_seen;
-        for (const Notice& notice : run.notices) {
+        for (const SeenNotice& notice : run.notices) {
             texts_seen.push_back(notice.text);
             EXPECT_EQ(notice.caption, kNoticeCaption);
             EXPECT_TRUE(notice.okOnly);
-            EXPECT_TRUE(notice.mainWindowDisabled) << "notices are task-modal";
+            EXPECT_TRUE(notice.windowDisabled) << "notices are task-modal";
         }
         EXPECT_EQ(texts_seen, c.notices);
         const std::string expectedPath = c.pathBox.empty() ? clientRoot : c.pathBox;
@@ -423,7 +411,7 @@ TEST_F(ToolWindow, CodePage950_SuccessNoticeInBig5)
     ASSERT_GE(log.size(), kBig5Notice.size());
     EXPECT_EQ(log.substr(log.size() - kBig5Notice.size()), kBig5Notice);
     EXPECT_EQ(TextOf(tool.pathBox), "E:\\BnS");
-    EXPECT_EQ(BaseDir(kNativeKey), "E:\\BnS");
+    EXPECT_EQ(StoredText(kNativeKey, "BaseDir"), "E:\\BnS");
 }
 
 // Last: a process that has looked into another desktop can no longer read
